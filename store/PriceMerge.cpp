@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
