@@ -260,3 +260,31 @@ TEST(Dates, TodayAndNowReadTheProgramClockInLocalTime)
     EXPECT_DOUBLE_EQ(Today(), serialOf(2004, 3, 16));
     EXPECT_EQ(fromDateSerial(Now()), QDateTime(QDate(2004, 3, 16), QTime(1, 30, 15)));
 }
+
+TEST(Dates, ClockTextsUseATwelveHourClock)
+{
+    struct Row {
+        const char* name;
+        QTime utc;
+        const char* utcText;
+        const char* daylightText;
+        const char* standardText;
+    };
+    const Row rows[] = {
+        {"afternoon", QTime(15, 30, 7), "03:30:07 PM", "11:30:07 AM", "10:30:07 AM"},
+        {"New York still on the day before", QTime(2, 5, 0), "02:05:00 AM", "10:05:00 PM", "09:05:00 PM"},
+        {"New York midnight", QTime(4, 0, 0), "04:00:00 AM", "12:00:00 AM", "11:00:00 PM"},
+        {"New York noon", QTime(17, 0, 59), "05:00:59 PM", "01:00:59 PM", "12:00:59 PM"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScopedTestEnvironment env;
+        env.clock.setUtc(QDateTime(QDate(2004, 3, 15), row.utc, Qt::UTC));
+        env.clock.setLocalOffsetSeconds(3600);
+        EXPECT_EQ(UtcTimeText(), QString::fromLatin1(row.utcText));
+        EXPECT_EQ(NewYorkTime(true), QString::fromLatin1(row.daylightText));
+        EXPECT_EQ(NewYorkTime(false), QString::fromLatin1(row.standardText));
+        // The main window reads the text back into a time.
+        EXPECT_EQ(QTime::fromString(NewYorkTime(true), QStringLiteral("hh:mm:ss AP")), row.utc.addSecs(-4 * 3600));
+    }
+}
