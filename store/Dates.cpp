@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Dialogs.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,7 +13,15 @@ constexpr qint64 kMsecsPerDay = 86400000;
 
 // Whole-day part of a serial. A negative serial keeps its day in the integer part and
 // its time of day in the magnitude of the fraction (-1.25 is 29 December 1899, 6 am).
-qint64 dayNumber(DateSerial serial) { return static_cast<qint64>(std::trunc(serial)); }
+// Serials beyond the calendar (or not numbers at all) are clamped rather than converted.
+constexpr double kSerialLimit = 3.0e6; // about the year 10100
+
+qint64 dayNumber(DateSerial serial)
+{
+    if (!std::isfinite(serial))
+        return 0;
+    return static_cast<qint64>(std::trunc(std::clamp(serial, -kSerialLimit, kSerialLimit)));
+}
 
 // 1 = Sunday ... 7 = Saturday; day 0 (30 December 1899) was a Saturday.
 int weekdayOfDay(qint64 day) { return static_cast<int>(((day + 6) % 7 + 7) % 7) + 1; }
@@ -30,6 +39,8 @@ DateSerial toDateSerial(const QDateTime& dateTime) { return toDateSerial(dateTim
 
 QDateTime fromDateSerial(DateSerial serial)
 {
+    if (!std::isfinite(serial) || std::fabs(serial) > kSerialLimit)
+        return QDateTime();
     qint64 day = dayNumber(serial);
     qint64 msecs = std::llround(std::fabs(serial - double(day)) * kMsecsPerDay);
     if (msecs >= kMsecsPerDay) {

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QtEndian>
 
 #include <cerrno>
 #include <cstring>

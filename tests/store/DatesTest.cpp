@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 // 15 March 2004 is a Monday; the week used below runs Mon 15 ... Sun 21.
 
 TEST(Dates, SerialsCountDaysFrom30December1899WithTheTimeAsFraction)
@@ -72,6 +75,11 @@ TEST(Dates, JulianConversionsAndRollOver)
     EXPECT_EQ(QList<int>({y, m, d}), QList<int>({0, 0, 0}));
     // No year 0: the empty date converts to the serial 0 rather than to a garbage date.
     EXPECT_EQ(JulianToDate(0), 0.0);
+    // Serials outside the calendar give no date instead of undefined arithmetic.
+    for (double wild : {std::nan(""), 1e300, -1e300, std::numeric_limits<double>::infinity()}) {
+        EXPECT_EQ(DateToJulian(wild), 0);
+        EXPECT_FALSE(fromDateSerial(wild).isValid());
+    }
 }
 
 namespace {
