@@ -9,7 +9,7 @@ packages=(
   libgl1-mesa-dev
   libgtest-dev libgmock-dev googletest
   libbenchmark-dev
-  qt6-qpa-plugins fonts-dejavu-core
+  qt6-qpa-plugins fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()
