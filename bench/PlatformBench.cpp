@@ -65,8 +65,22 @@ void DottedXorLine(benchmark::State& state)
 }
 BENCHMARK(DottedXorLine);
 
+// Text needs the font database of a (display-less) application.
+void ensureApplication()
+{
+    if (QGuiApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "bench_platform";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
 void CentredLabel(benchmark::State& state)
 {
+    ensureApplication();
     DrawingSurface s(800, 600);
     for (auto _ : state)
         s.drawText({700, 100, 800, 120}, QStringLiteral(" 1,234.56"), 4);
@@ -83,13 +97,4 @@ BENCHMARK(ClearSurface);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();
