@@ -1,10 +1,42 @@
+#include "AppFolders.h"
+#include "Clock.h"
+#include "MainMDI.h"
+#include "QtDialogs.h"
+#include "QuoteIndex.h"
+#include "ShellStartup.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+namespace {
+
+// The install settings window, shown modally before the main window when the command
+// line is "install". The installer module registers it here when it is linked in;
+// until then the program goes straight on to the main window.
+std::function<void()> installWindow;
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Tarnbeck"));
+
+    SystemClock systemClock;
+    setClock(&systemClock);
+    QtDialogs qtDialogs;
+    setDialogs(&qtDialogs);
+
+    const CommandLine commandLine = parseCommandLine(QApplication::arguments().mid(1));
+    if (!startShell(commandLine, defaultDataRoot()))
+        return 1;
+
+    MainMDI mainWindow;
+    qtDialogs.setParent(&mainWindow);
+    QObject::connect(&mainWindow, &MainMDI::shutDownFinished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    runProgramEntry(commandLine, installWindow, [&mainWindow] { mainWindow.show(); });
+
+    const int status = app.exec();
+    CloseQuoteIndex();
+    setDialogs(nullptr);
+    return status;
 }
