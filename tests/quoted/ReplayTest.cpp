@@ -80,6 +80,30 @@ TEST(Replay, MovesPastHolidaysOfTheData)
     EXPECT_LT(rows[plan.todayRow].date(), QDate(2014, 12, 25)) << "a week earlier in the data";
 }
 
+// The sample data has holidays of its own years: replayed on any day of a quarter,
+// every symbol still ends on the last weekday before today and trades today.
+TEST(Replay, SampleDataLooksCurrentOnEveryDay)
+{
+    MarketFolder market;
+    ASSERT_TRUE(market.load(QStringLiteral(TARNBECK_TEST_MARKET_DIR)));
+    for (const QString& symbol : market.symbols()) {
+        SCOPED_TRACE(symbol.toStdString());
+        const QVector<PriceRow>& rows = market.find(symbol)->rows;
+        for (QDate today(2026, 10, 1); today <= QDate(2026, 12, 31); today = today.addDays(1)) {
+            SCOPED_TRACE(today.toString(Qt::ISODate).toStdString());
+            const ReplayPlan plan = planReplay(rows, today);
+            ASSERT_EQ(plan.shiftDays % 7, 0);
+            ASSERT_GT(plan.historyEnd, 200);
+            QDate yesterday = today.addDays(-1);
+            while (yesterday.dayOfWeek() > 5)
+                yesterday = yesterday.addDays(-1);
+            ASSERT_EQ(rows[plan.historyEnd - 1].day + plan.shiftDays, yesterday.toJulianDay());
+            if (today.dayOfWeek() <= 5)
+                ASSERT_EQ(rows[plan.todayRow].day + plan.shiftDays, today.toJulianDay());
+        }
+    }
+}
+
 TEST(Replay, IntradayPriceStaysInTheDaysRangeAndEndsAtTheClose)
 {
     const struct {
