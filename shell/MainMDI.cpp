@@ -7,6 +7,7 @@
 #include "StatusStrip.h"
 #include "TickerBox.h"
 #include "ToolStrip.h"
+#include "UiFont.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -39,6 +40,7 @@ MainMDI::MainMDI(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainMDI"));
     setWindowTitle(QStringLiteral("Tarnbeck"));
+    setFont(chartFont());
     resize(1000, 700);
 
     m_menus.build(menuBar(), this);

@@ -39,6 +39,7 @@ QuickViewPanel::QuickViewPanel(QWidget* parent) : QFrame(parent)
     QPalette captionColours = caption->palette();
     captionColours.setColor(QPalette::Window, QColor(0, 0, 128));
     captionColours.setColor(QPalette::WindowText, Qt::white);
+    captionColours.setColor(QPalette::ButtonText, Qt::white);
     caption->setPalette(captionColours);
     auto* title = new QLabel(QStringLiteral("QuickView"), caption);
     title->setObjectName(QStringLiteral("Label3"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Palette.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,8 +16,8 @@ struct ShellSettings {
     std::int32_t updateInterval = 60;  // seconds between quote refreshes, at least 3
     std::int16_t connectionCount = 2;  // parallel download connections
     std::int32_t fadeStep = 5;      // colour fading step of the quote board
-    // Chart colour defaults as program colour values (bytes blue, green, red from high to low).
-    std::array<std::uint32_t, 5> chartColors{0x806020, 0x918040, 0x907030, 0x50FF50, 0x4040FF};
+    // Defaults of the chart colour set (bytes blue, green, red from high to low).
+    std::array<ColorValue, 5> chartColors{0x806020, 0x918040, 0x907030, 0x50FF50, 0x4040FF};
     bool logSockets = false;        // the command line holds "socks": write "wsock.txt"
     bool logUrls = false;           // the command line holds "url": write "urls.txt"
 };

@@ -1,5 +1,7 @@
 #include "StatusStrip.h"
 
+#include "QtColor.h"
+
 #include <QLabel>
 #include <QPainter>
 
@@ -8,6 +10,8 @@ DownloaderBox::DownloaderBox(int slot, QWidget* parent) : QWidget(parent), m_slo
     setObjectName(QStringLiteral("dtbDownloader_%1").arg(slot - 1));
     setFixedSize(kSize, kSize);
 }
+
+QColor DownloaderBox::idleColor() { return toQColor(qbColor(PaletteIndex::LightGrey)); }
 
 void DownloaderBox::setColor(const QColor& color)
 {

@@ -12,8 +12,8 @@ class DownloaderBox : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kSize = 13;
-    // The look of a connection that is free for a fetch.
-    static QColor idleColor() { return QColor(192, 192, 192); }
+    // The look of a connection that is free for a fetch: palette 7, light grey.
+    static QColor idleColor();
 
     DownloaderBox(int slot, QWidget* parent);
     int slot() const { return m_slot; }
