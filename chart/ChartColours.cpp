@@ -1,0 +1,7 @@
+#include "ChartColours.h"
+
+ChartColours& chartColours()
+{
+    static ChartColours colours;
+    return colours;
+}
