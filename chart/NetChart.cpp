@@ -161,6 +161,12 @@ void NetChart::ResetOffset(bool tRedraw)
         ChartRedraw();
 }
 
+void NetChart::scrollTo(int dayOffset)
+{
+    m_model.view.dayOffset = dayOffset;
+    ChartRedraw();
+}
+
 void NetChart::SetChartType(int tChartType)
 {
     m_model.view.chartType = tChartType;

@@ -42,6 +42,8 @@ public:
     void CopyChart(int tWidth, int tHeight) override;
 
     void ResetSpacing();
+    // Puts the right edge `dayOffset` weekdays from today and redraws.
+    void scrollTo(int dayOffset);
     // The full redraw of the chart surface.
     void ChartRedraw();
     // The date (yyyymmdd) of the newest bar drawn; 0 when no bar is in view.

@@ -46,6 +46,8 @@ void QuotePanel::draw()
 
     move(0, 0);
     resize(m_layout.width, std::max(h - 1, 1));
+    // A hidden panel gets its resize event only when shown; the surface is sized now.
+    s.resize(width(), height());
     {
         const QSignalBlocker quiet(&s);
         s.setBackColor(Edge::kFace);
