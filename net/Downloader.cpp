@@ -123,7 +123,8 @@ void Downloader::DownloaderReply(const QString& reply, int tReqN, int slot)
     switch (tReply) {
     case ParseResult::Unusable:
         if (m_shell.debug()) {
-            dialogs().message(QStringLiteral("Downloader reply tReply%%1 Requests(tReqN%)%2").arg(tReply).arg(req.Type));
+            dialogs().message(QStringLiteral("Downloader reply tReply%") + QString::number(tReply)
+                              + QStringLiteral(" Requests(tReqN%)") + QString::number(req.Type));
         }
         writeDataFile(QString::fromLatin1(kFailedReplyFile), kept);
         break;

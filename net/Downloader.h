@@ -27,6 +27,7 @@ public:
     ~Downloader() override;
 
     ConnSlots& connections() { return m_slots; }
+    const ConnSlots& connections() const { return m_slots; }
     RequestQueue& requests() { return m_requests; }
     const RequestQueue& requests() const { return m_requests; }
 
