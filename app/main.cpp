@@ -1,5 +1,7 @@
 #include "AppFolders.h"
 #include "Clock.h"
+#include "DownloaderLink.h"
+#include "DownloaderServices.h"
 #include "MainMDI.h"
 #include "QtDialogs.h"
 #include "QuoteIndex.h"
@@ -30,8 +32,14 @@ int main(int argc, char* argv[])
     if (!startShell(commandLine, defaultDataRoot()))
         return 1;
 
+    // The quote, index-quote and history hosts of services.ini, or the built-in service.
+    const DownloaderServices services = startDownloaderServices(appFolders().root);
+    for (const QString& problem : services.problems)
+        dialogs().message(problem);
+
     MainMDI mainWindow;
     qtDialogs.setParent(&mainWindow);
+    DownloaderLink downloaderLink(mainWindow, services.endpoints);
     QObject::connect(&mainWindow, &MainMDI::shutDownFinished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     runProgramEntry(commandLine, installWindow, [&mainWindow] { mainWindow.show(); });
 
