@@ -3,6 +3,7 @@
 #include "DownloaderLink.h"
 #include "DownloaderServices.h"
 #include "MainMDI.h"
+#include "NetChart.h"
 #include "QtDialogs.h"
 #include "QuoteIndex.h"
 #include "ShellStartup.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[])
         dialogs().message(problem);
 
     MainMDI mainWindow;
+    mainWindow.setChartFactory(netChartFactory());
     qtDialogs.setParent(&mainWindow);
     DownloaderLink downloaderLink(mainWindow, services.endpoints);
     QObject::connect(&mainWindow, &MainMDI::shutDownFinished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
