@@ -14,6 +14,10 @@ class SurfaceWidget;
 // The chart window: the daily bars of one symbol on the surface `PicChart`, with the
 // quote panels `picQuote` and `picBidAsk` over its top-left corner. It lives in a
 // sub-window of the main window tagged "NetChart".
+//
+// The window draws no moving average, trendlines or crosshair: SetMA, SetCursorTracking
+// and SetWrenBands keep their setting and redraw, ClearTrendLines only redraws and
+// DrawAutoLine adds nothing.
 class NetChart : public QWidget, public ChartTarget {
     Q_OBJECT
 public:

@@ -150,3 +150,29 @@ TEST_F(ChartInMainWindow, ActivatingAChartPutsItsSymbolInTheSymbolBox)
     QTest::keyClick(chartAt(1)->picChart(), Qt::Key_M);
     EXPECT_EQ(m_ticker->text(), QStringLiteral("m"));
 }
+
+TEST_F(ChartInMainWindow, ResizingLoadsTheSymbolAgainButMinimisingDoesNot)
+{
+    enterSymbol(QStringLiteral("AAA"));
+    QMdiSubWindow* window = charts().front();
+    NetChart* chart = chartAt(0);
+    ASSERT_EQ(chart->model().bars.size(), 10);
+
+    // Today's bar arrives in the file.
+    std::vector<DailyBar> bars;
+    for (int k = 10; k >= 0; --k)
+        bars.push_back(bar(AddWeekdaysJulian(20040315, -k), 10, 12, 9, 11, 100));
+    writePriceFile(QStringLiteral("AAA"), bars);
+
+    window->showMinimized();
+    QCoreApplication::processEvents();
+    window->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart->model().bars.size(), 10);
+
+    window->resize(window->width() + 40, window->height() + 30);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart->model().bars.size(), 11);
+    EXPECT_EQ(chart->model().view.width, chart->picChart()->width());
+    EXPECT_EQ(chart->ChartDate(), 20040315);
+}
