@@ -87,10 +87,14 @@ private:
     std::unique_ptr<NetChart> m_chart;
 };
 
+// Made on first use and destroyed before the application object.
+std::unique_ptr<ChartData> g_data;
+
 ChartData& data()
 {
-    static ChartData d;
-    return d;
+    if (!g_data)
+        g_data = std::make_unique<ChartData>();
+    return *g_data;
 }
 
 void setUp(NetChart& chart, int chartType, int spacing)
@@ -173,5 +177,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    g_data.reset();
     return 0;
 }
