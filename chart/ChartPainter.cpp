@@ -9,12 +9,6 @@
 
 namespace {
 
-// Monday 1 ... Sunday 7 of a yyyymmdd date.
-int dayOfWeek(qint32 j)
-{
-    return QDate(j / 10000, j / 100 % 100, j % 100).dayOfWeek();
-}
-
 void dottedLine(DrawingSurface& s, int x1, int y1, int x2, int y2)
 {
     s.setLineStyle(LineStyle::Dot);
@@ -122,7 +116,7 @@ void ChartPainter::drawTodayAndVolume(ChartModel& model, DrawingSurface& s)
     const bool mondayGrid = model.gridShown();
     bool mondayFlag = false;
     bool first = true;
-    int dow = model.rightEdge ? dayOfWeek(model.rightEdge) : 1;
+    int dow = model.rightEdge ? dateOfJulian(model.rightEdge).dayOfWeek() : 1;
     int i = v.newestVisible;
     s.setLineWidth(1);
     for (int x = rightSlotX(v); x > 0; x -= v.barSpacing, ++i, dow = dow == 1 ? 5 : dow - 1) {

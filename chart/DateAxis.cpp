@@ -1,8 +1,14 @@
 #include "DateAxis.h"
 
+#include "Dates.h"
 #include "Format.h"
 
 #include <QDateTime>
+
+QDate dateOfJulian(qint32 j)
+{
+    return j == 0 ? QDate() : fromDateSerial(JulianToDate(j)).date();
+}
 
 bool isFirstTradingDay(const QDate& date)
 {
@@ -58,11 +64,6 @@ private:
     std::vector<DateMark>& m_marks;
     bool m_mondayFlag = false;
 };
-
-QDate dateOfJulian(qint32 j)
-{
-    return QDate(j / 10000, j / 100 % 100, j % 100);
-}
 
 } // namespace
 

@@ -15,10 +15,13 @@ struct DateMark {
     QDate date;
 };
 
+// The calendar date of a yyyymmdd date; a null date for 0.
+QDate dateOfJulian(qint32 j);
+
 // True for the first weekday of a month: the 1st on a weekday, or a Monday that is
 // the 2nd or 3rd.
 bool isFirstTradingDay(const QDate& date);
-// The next and the previous weekday.
+// The next and the previous weekday: the axis walks slot by slot with these.
 QDate nextWeekday(const QDate& date);
 QDate previousWeekday(const QDate& date);
 

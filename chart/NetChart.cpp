@@ -1,6 +1,7 @@
 #include "NetChart.h"
 
 #include "ChartColours.h"
+#include "DateAxis.h"
 #include "Dates.h"
 #include "Dialogs.h"
 #include "Format.h"
@@ -248,7 +249,7 @@ void NetChart::CopyChart(int tWidth, int tHeight)
         w->resize(tWidth, tHeight);
     auto* data = new QMimeData;
     data->setImageData(m_pic->surface().persistentImage());
-    const QDate date(m_model.chartDate / 10000, m_model.chartDate / 100 % 100, m_model.chartDate % 100);
+    const QDate date = dateOfJulian(m_model.chartDate);
     data->setText(m_model.ticker.toLower() + QLatin1Char('_')
                   + formatDateTime(QDateTime(date, QTime(0, 0)), QStringLiteral("yymmdd")));
     QApplication::clipboard()->setMimeData(data);
