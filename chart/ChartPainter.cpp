@@ -22,6 +22,21 @@ ColorValue barColour(int barSpacing)
     return barPenWidth(barSpacing) > 1 ? ChartColour::kLightGrey : ChartColour::kWhite;
 }
 
+// Calls draw(x, bar) for every bar with a close above 0 from one slot left of the
+// chart to the right edge, oldest first.
+template <typename Draw>
+void forEachDrawnBar(const ChartModel& model, Draw draw)
+{
+    const ChartView& v = model.view;
+    const BarSeries bars = model.series();
+    const int newest = std::max(v.newestVisible, 0);
+    for (int i = std::min(v.firstHidden + 1, bars.count - 1); i >= newest; --i) {
+        const DailyBar& bar = bars.bars[i];
+        if (bar.Close > 0)
+            draw(barX(v, i), bar);
+    }
+}
+
 } // namespace
 
 void ChartPainter::redraw(ChartModel& model, DrawingSurface& s, qint32 today)
@@ -170,38 +185,24 @@ void ChartPainter::drawTodayAndVolume(ChartModel& model, DrawingSurface& s)
 
 void ChartPainter::drawBars(const ChartModel& model, DrawingSurface& s)
 {
-    const ChartView& v = model.view;
-    const BarSeries bars = model.series();
-    const int t = barTickLength(v.barSpacing);
-    s.setLineWidth(barPenWidth(v.barSpacing));
-    s.setForeColor(barColour(v.barSpacing));
-    const int newest = std::max(v.newestVisible, 0);
-    for (int i = std::min(v.firstHidden + 1, bars.count - 1); i >= newest; --i) {
-        const DailyBar& bar = bars.bars[i];
-        if (!(bar.Close > 0))
-            continue;
-        const int x = barX(v, i);
+    const int t = barTickLength(model.view.barSpacing);
+    s.setLineWidth(barPenWidth(model.view.barSpacing));
+    s.setForeColor(barColour(model.view.barSpacing));
+    forEachDrawnBar(model, [&](int x, const DailyBar& bar) {
         const int yO = priceY(model.scale, bar.Open);
         const int yC = priceY(model.scale, bar.Close);
         m_points.clear();
         m_points << QPoint(x - t, yO) << QPoint(x, yO) << QPoint(x, priceY(model.scale, bar.High))
                  << QPoint(x, priceY(model.scale, bar.Low) + 1) << QPoint(x, yC) << QPoint(x + t + 2, yC);
         s.polyline(m_points);
-    }
+    });
 }
 
 void ChartPainter::drawCandles(const ChartModel& model, DrawingSurface& s)
 {
-    const ChartView& v = model.view;
-    const BarSeries bars = model.series();
-    const int h = barTickLength(v.barSpacing);
+    const int h = barTickLength(model.view.barSpacing);
     s.setLineWidth(1);
-    const int newest = std::max(v.newestVisible, 0);
-    for (int i = std::min(v.firstHidden + 1, bars.count - 1); i >= newest; --i) {
-        const DailyBar& bar = bars.bars[i];
-        if (!(bar.Close > 0))
-            continue;
-        const int x = barX(v, i);
+    forEachDrawnBar(model, [&](int x, const DailyBar& bar) {
         const int yO = priceY(model.scale, bar.Open);
         const int yC = priceY(model.scale, bar.Close);
         s.line(x, priceY(model.scale, bar.High), x, priceY(model.scale, bar.Low) + 1, ChartColour::kWhite);
@@ -211,22 +212,15 @@ void ChartPainter::drawCandles(const ChartModel& model, DrawingSurface& s)
             s.fillBox(x - h, yO, x + h, yC, ChartColour::kRed);
             s.frameBox(x - h, yO, x + h, yC, ChartColour::kWhite);
         }
-    }
+    });
 }
 
 void ChartPainter::drawCloseLine(const ChartModel& model, DrawingSurface& s)
 {
-    const ChartView& v = model.view;
-    const BarSeries bars = model.series();
-    s.setLineWidth(barPenWidth(v.barSpacing));
-    s.setForeColor(barColour(v.barSpacing));
+    s.setLineWidth(barPenWidth(model.view.barSpacing));
+    s.setForeColor(barColour(model.view.barSpacing));
     m_points.clear();
-    const int newest = std::max(v.newestVisible, 0);
-    for (int i = std::min(v.firstHidden + 1, bars.count - 1); i >= newest; --i) {
-        const DailyBar& bar = bars.bars[i];
-        if (bar.Close > 0)
-            m_points << QPoint(barX(v, i), priceY(model.scale, bar.Close));
-    }
+    forEachDrawnBar(model, [&](int x, const DailyBar& bar) { m_points << QPoint(x, priceY(model.scale, bar.Close)); });
     if (m_points.size() == 1)
         s.setPoint(m_points.front().x(), m_points.front().y());
     s.polyline(m_points);

@@ -69,18 +69,15 @@ PanelLayout layoutQuotePanel(QuotePanelKind kind, const QuoteRecord& quote, bool
     if (kind == QuotePanelKind::Quote) {
         const int labelWidth = textWidth(QStringLiteral("W"));
         const auto changeFill = [](float v) { return v < 0 ? ChartColour::kFalling : ChartColour::kGreen; };
-        b.label(QStringLiteral("0"), labelWidth);
-        b.value(priceText(quote.Open));
-        b.separator();
-        b.label(QStringLiteral("H"), labelWidth);
-        b.value(priceText(quote.High));
-        b.separator();
-        b.label(QStringLiteral("L"), labelWidth);
-        b.value(priceText(quote.Low));
-        b.separator();
-        b.label(QStringLiteral("T"), labelWidth);
-        b.value(priceText(quote.LastPrice));
-        b.separator();
+        const QString prices[][2] = {{QStringLiteral("0"), priceText(quote.Open)},
+                                     {QStringLiteral("H"), priceText(quote.High)},
+                                     {QStringLiteral("L"), priceText(quote.Low)},
+                                     {QStringLiteral("T"), priceText(quote.LastPrice)}};
+        for (const auto& [label, value] : prices) {
+            b.label(label, labelWidth);
+            b.value(value);
+            b.separator();
+        }
         b.label(QStringLiteral("N"), labelWidth);
         b.value(changeText(quote.PointChange), changeFill(quote.PointChange));
         b.separator();
