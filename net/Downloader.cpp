@@ -182,7 +182,7 @@ int Downloader::handleReply(const DownloadRequest& req, const QString& reply, in
         }
         break;
     case RequestType::History:
-        tReply = ParseHistory(reply, tReqN, req.Ticker);
+        tReply = ParseHistory(reply, tReqN, req.Ticker, AddMonthsJulian(req.Date, -3), req.Date);
         if (tReply == ParseResult::Parsed) {
             PriceFileInfo info = GetFileInfo(req.Ticker);
             ClosePriceFile(info);

@@ -40,3 +40,10 @@ HistoryReply readHistoryReply(const QString& reply);
 // through MarkNoData. Lets pending events run first. Returns the result code; a reply
 // whose bars could not be stored counts as unusable (0).
 int ParseHistory(const QString& reply, int tReqN, const QString& ticker);
+
+// ParseHistory for a request of the days from `firstDay` to `lastDay` (yyyymmdd). A
+// reply whose bars all lie outside that range did not answer the request: nothing is
+// stored, the symbol's NoDataStamp is set and the result is 3, as for "No Prices in
+// this date range", so that a service answering with other days can never keep the
+// back-fill asking for the same block.
+int ParseHistory(const QString& reply, int tReqN, const QString& ticker, int firstDay, int lastDay);

@@ -6,9 +6,12 @@
 
 #include <QCoreApplication>
 
-int ParseHistory(const QString& reply, int tReqN, const QString& ticker)
+#include <algorithm>
+
+namespace {
+
+int storeReply(const QString& reply, const QString& ticker, int firstDay, int lastDay)
 {
-    Q_UNUSED(tReqN);
     if (QCoreApplication::instance())
         QCoreApplication::processEvents();
     HistoryReply read = readHistoryReply(reply);
@@ -16,7 +19,28 @@ int ParseHistory(const QString& reply, int tReqN, const QString& ticker)
         MarkNoData(ticker);
     if (read.bars.isEmpty())
         return read.result;
+    const bool answered = std::any_of(read.bars.cbegin(), read.bars.cend(), [&](const DailyBar& b) {
+        return b.Date >= firstDay && b.Date <= lastDay;
+    });
+    if (!answered) {
+        MarkNoData(ticker);
+        return ParseResult::Nothing;
+    }
     if (!StoreHistory(ticker, read.bars))
         return ParseResult::Unusable;
     return read.result;
+}
+
+} // namespace
+
+int ParseHistory(const QString& reply, int tReqN, const QString& ticker)
+{
+    Q_UNUSED(tReqN);
+    return storeReply(reply, ticker, 0, 99999999);
+}
+
+int ParseHistory(const QString& reply, int tReqN, const QString& ticker, int firstDay, int lastDay)
+{
+    Q_UNUSED(tReqN);
+    return storeReply(reply, ticker, firstDay, lastDay);
 }
