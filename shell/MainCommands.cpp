@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "MdiArrange.h"
 #include "Panels.h"
+#include "PriceFile.h"
 #include "QuoteIndex.h"
 #include "ShellSettings.h"
 #include "StatusStrip.h"
@@ -44,7 +45,13 @@ void MainMDI::connectCommands()
     connect(m.mnuToolBox, &QAction::triggered, this, &MainMDI::setToolBoxVisible);
     connect(m.mnuPortfolio, &QAction::triggered, this, &MainMDI::setPortfolioVisible);
     connect(m.mnuOnline, &QAction::triggered, this, &MainMDI::setOnline);
-    connect(m.mnuDebug, &QAction::triggered, this, [](bool on) { shellSettings().debug = on; });
+    connect(m.mnuDebug, &QAction::triggered, this, [](bool on) {
+        shellSettings().debug = on;
+        setPriceDebugMessages(on);
+    });
+    connect(m.mnuDeleteData, &QAction::triggered, this, [this] { deleteSymbolData(m_ticker->text()); });
+    connect(m.mnuTickerActions[10], &QAction::triggered, this,
+            [this] { deleteSymbolData(m_menus.mnuTicker->title()); });
     connect(m.mnuUpdateQuote, &QAction::triggered, this, &MainMDI::askUpdateInterval);
     connect(m.mnuTileVertical, &QAction::triggered, this, [this] { tileWindows(true); });
     connect(m.mnuTileHorizontal, &QAction::triggered, this, [this] { tileWindows(false); });
@@ -123,6 +130,15 @@ void MainMDI::connectChartCommands()
             chart->SetMA(value);
     });
     connect(m_wrenLinesButton, &QPushButton::clicked, this, &MainMDI::wrenLines);
+}
+
+void MainMDI::deleteSymbolData(const QString& tTicker)
+{
+    const QString symbol = tTicker.trimmed().toUpper();
+    if (symbol.isEmpty())
+        return;
+    DeleteSymbolData(symbol);
+    BroadCastNewData(symbol, 1);
 }
 
 QMdiSubWindow* MainMDI::createChart()

@@ -106,6 +106,9 @@ private:
     void copyChart(int item);
     void askUpdateInterval();
     void wrenLines();
+    // Deletes the symbol's price file and stored quote history, then lets every window
+    // showing the symbol redraw.
+    void deleteSymbolData(const QString& tTicker);
     void tileWindows(bool sideBySide);
     void arrangeIcons();
     void openTickerPage(int action);

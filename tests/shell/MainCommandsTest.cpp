@@ -1,4 +1,8 @@
+#include "AppFolders.h"
 #include "Clock.h"
+#include "DailyBar.h"
+#include "PriceFile.h"
+#include "QuoteRecord.h"
 #include "Dialogs.h"
 #include "FakeChart.h"
 #include "MainMDI.h"
@@ -9,6 +13,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -470,4 +476,35 @@ TEST_F(MainCommands, ShutDownClosesWindowsConnectionsAndTheIndex)
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(quoteIndex().isOpen());
     EXPECT_FALSE(m_window->isVisible());
+}
+
+TEST_F(MainCommands, DeleteDataRemovesThePriceFileAndForgetsTheHistory)
+{
+    QTemporaryDir dir;
+    const AppFolders saved = appFolders();
+    setAppFolders(foldersUnder(dir.path()));
+    ASSERT_TRUE(QDir().mkpath(appFolders().data));
+    ASSERT_TRUE(openQuoteIndexAt(appFolders().data + QStringLiteral("Index4.dat")));
+    const DailyBar bar{20040315, 10.f, 11.f, 9.f, 10.5f, 1000.f, 1};
+    ASSERT_TRUE(StoreHistory(QStringLiteral("MSFT"), {bar}));
+    QuoteRecord summary;
+    EmptyQuote(summary);
+    summary.Ticker = QStringLiteral("MSFT");
+    summary.HistoryCount = 1;
+    ASSERT_TRUE(StoreQuote(summary, 2));
+    const QString file = PriceFileName(QStringLiteral("MSFT"));
+    ASSERT_TRUE(QFile::exists(file));
+    QSignalSpy newData(m_window.get(), &MainMDI::newData);
+
+    child<QLineEdit>("mTicker")->setText(QStringLiteral(" msft "));
+    action("mnuDeleteData")->trigger();
+
+    EXPECT_FALSE(QFile::exists(file));
+    QString ticker = QStringLiteral("MSFT");
+    EXPECT_EQ(ReadQuote(FindQuote(ticker)).HistoryCount, 0);
+    ASSERT_EQ(newData.count(), 1);
+    EXPECT_EQ(newData.front().at(0).toString(), QStringLiteral("MSFT"));
+
+    CloseQuoteIndex();
+    setAppFolders(saved);
 }
