@@ -7,6 +7,7 @@
 #include "QuoteIndex.h"
 #include "ShellSettings.h"
 #include "StatusStrip.h"
+#include "SymbolLists.h"
 #include "TickerBox.h"
 #include "ToolStrip.h"
 #include "WebLinks.h"
@@ -312,6 +313,7 @@ void MainMDI::shutDown()
 {
     m_shuttingDown = true;
     m_quotesTimer->stop();
+    m_lists->stopQuoteBoard();
 
     QList<QPointer<QWidget>> windows;
     for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::CreationOrder))

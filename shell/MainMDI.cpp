@@ -5,6 +5,7 @@
 #include "Panels.h"
 #include "ShellSettings.h"
 #include "StatusStrip.h"
+#include "SymbolLists.h"
 #include "TickerBox.h"
 #include "ToolStrip.h"
 #include "UiFont.h"
@@ -48,6 +49,7 @@ MainMDI::MainMDI(QWidget* parent) : QMainWindow(parent)
     buildTimers();
     connectCommands();
     connectChartCommands();
+    connectLists();
 
     m_status->createConnectionBoxes(shellSettings().connectionCount);
     m_menus.mnuNYCsavings->setChecked(IsDaylightSavings(Today()));
@@ -169,6 +171,7 @@ void MainMDI::firstActivation()
         return;
     m_activated = true;
     setOnline(true);
+    m_lists->fillAtStart();
     setToolBoxVisible(true);
     layoutWindow();
     m_maScroll->setValue(kFirstMovingAverage);
@@ -208,6 +211,12 @@ bool MainMDI::event(QEvent* e)
         return handled;
     }
     return QMainWindow::event(e);
+}
+
+void MainMDI::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    layoutWindow();
 }
 
 void MainMDI::changeEvent(QEvent* e)

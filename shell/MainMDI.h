@@ -17,6 +17,7 @@ class QTimer;
 class PortfolioPanel;
 class QuickViewPanel;
 class StatusStrip;
+class SymbolLists;
 class SymbolPicture;
 class TickerBox;
 class ToolStrip;
@@ -51,6 +52,21 @@ public:
     void SetFocustGrid() {}
     void SetFocussGrid() {}
     void SetFocusNoGrid() {}
+
+    // The symbol lists (see SymbolLists): the sector grid, the symbol grid with the
+    // quote board, and the list files behind them.
+    void LoadGridSector(const QString& tPath);
+    void LoadGridTickers(const QString& path);
+    void SaveGridTicker(const QString& tFile);
+    void SaveSymbolList(const QStringList& tList, const QString& txtSaveName);
+    void CreateSector(const QString& tSectorName);
+    void SymbolListDelete(const QString& name);
+    void InsGridTicker(const QString& text);
+    void DelGridTicker();
+    void RedimGridTickers();
+    SymbolLists* symbolLists() const { return m_lists; }
+    // Column 0 of the symbol grid's rows, the symbols UpdateTimer walks.
+    QStringList symbolGridRows() const;
 
     // The chart that chart commands act on, chosen afresh: the active child when it
     // is a chart (restored when minimised), else the current chart while it is still
@@ -88,6 +104,7 @@ protected:
     virtual void execPopup(QMenu* menu, const QPoint& globalPos);
     bool event(QEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -95,6 +112,8 @@ private:
     void buildTimers();
     void connectCommands();
     void connectChartCommands();
+    void connectLists();
+    void symbolChosen(const QString& symbol, bool runPlanner, bool clicked);
     void startDeferredLayout();
     void layoutWindow();
     void setToolBoxVisible(bool visible);
@@ -128,6 +147,7 @@ private:
     QuickViewPanel* m_toolBox = nullptr;
     PortfolioPanel* m_portfolio = nullptr;
     StatusStrip* m_status = nullptr;
+    SymbolLists* m_lists = nullptr;
 
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;

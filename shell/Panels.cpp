@@ -1,5 +1,7 @@
 #include "Panels.h"
 
+#include "DrawnGrid.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,8 +60,12 @@ QuickViewPanel::QuickViewPanel(QWidget* parent) : QFrame(parent)
     toolRow->addWidget(m_check1);
     toolRow->addStretch(1);
 
-    m_sGridBox = namedArea("sGridBox", this);
-    m_tGridBox = namedArea("tGridBox", this);
+    m_sGridBox = new DrawnGrid({QStringLiteral("sGridBox"), QStringLiteral("sVScroll"), QStringLiteral("sHScroll"),
+                                QStringLiteral("sDragBox"), QStringLiteral("stbEditBox")},
+                               this);
+    m_tGridBox = new DrawnGrid({QStringLiteral("tGridBox"), QStringLiteral("tVScroll"), QStringLiteral("tHScroll"),
+                                QStringLiteral("tDragBox"), QStringLiteral("tbEditBox")},
+                               this);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(1, 1, 1, 1);

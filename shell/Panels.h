@@ -2,14 +2,14 @@
 
 #include <QFrame>
 
+class DrawnGrid;
 class QCheckBox;
 class QLabel;
 class QToolButton;
 
 // The "QuickView" panel `tbToolBox`: a caption bar `tbCaption` with the title `Label3`
 // and the close button `tbClosebtn`, the bar `tbToolBar` with the "Update" box
-// `Check1`, then the areas of the sector grid `sGridBox` and of the symbol grid
-// `tGridBox`.
+// `Check1`, then the sector grid `sGridBox` and the symbol grid `tGridBox`.
 class QuickViewPanel : public QFrame {
     Q_OBJECT
 public:
@@ -17,16 +17,16 @@ public:
 
     explicit QuickViewPanel(QWidget* parent = nullptr);
     QCheckBox* updateBox() const { return m_check1; }
-    QWidget* sectorGridArea() const { return m_sGridBox; }
-    QWidget* symbolGridArea() const { return m_tGridBox; }
+    DrawnGrid* sectorGrid() const { return m_sGridBox; }
+    DrawnGrid* symbolGrid() const { return m_tGridBox; }
 
 signals:
     void closeClicked();
 
 private:
     QCheckBox* m_check1;
-    QWidget* m_sGridBox;
-    QWidget* m_tGridBox;
+    DrawnGrid* m_sGridBox;
+    DrawnGrid* m_tGridBox;
 };
 
 // The portfolio panel `picPortFolio`: the title `lblPortFolio`, the notice `Label2`,

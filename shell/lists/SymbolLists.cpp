@@ -203,14 +203,14 @@ QString SymbolLists::currentSector() const
     return CellTextTrimmed(grid, 0, grid.CurRow);
 }
 
-QString SymbolLists::nextUpdateSymbol()
+QStringList SymbolLists::symbolRows() const
 {
     const GridData& grid = m_symbolGrid->data();
-    if (m_updateCursor >= grid.Rows || m_updateCursor < 0)
-        m_updateCursor = 0;
-    const QString symbol = SymbolOfRow(grid, m_updateCursor);
-    ++m_updateCursor;
-    return symbol;
+    QStringList rows;
+    rows.reserve(grid.Rows);
+    for (int r = 0; r < grid.Rows && grid.Cols > 0; ++r)
+        rows << grid.Cell(0, r).Text;
+    return rows;
 }
 
 void SymbolLists::startQuoteBoard()

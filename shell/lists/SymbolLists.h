@@ -68,10 +68,8 @@ public:
     QString currentSector() const;
     QString loadedSector() const { return m_loaded; }
 
-    // The next symbol for the automatic update: the row at the update cursor (back to
-    // row 0 past the last row); the cursor moves on by one. Empty for a placeholder
-    // or blank row.
-    QString nextUpdateSymbol();
+    // Column 0 of every row of the symbol grid, as shown.
+    QStringList symbolRows() const;
     // New data for a symbol: colours its board rows and starts the board when listed.
     void colourQuote(const QString& tTicker);
     // One tick of QuotesTimer.
@@ -113,7 +111,6 @@ private:
     QuoteBoard m_board;
     std::function<void(QMenu*, const QPoint&)> m_popup;
     QString m_loaded;       // the sector whose file the symbol grid holds
-    int m_updateCursor = 0;
     bool m_ticking = false;
     bool m_boardStopped = false;
 };
