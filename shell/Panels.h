@@ -52,6 +52,8 @@ public:
     static QColor lightBand() { return QColor(46, 118, 152); }
 
     explicit PortfolioBands(QWidget* parent = nullptr);
+    // As deep as the bands, so the panel grows up to its height limit.
+    QSize sizeHint() const override { return {0, kDepth}; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

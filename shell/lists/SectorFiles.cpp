@@ -58,7 +58,7 @@ QString filePath(const QString& folder, const QString& name)
 QString nameOfPath(const QString& folder, const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.fileName().endsWith(kExtension))
+    if (folder.isEmpty() || !info.fileName().endsWith(kExtension))
         return {};
     if (QDir::cleanPath(QFileInfo(info.path()).absoluteFilePath()) != QDir::cleanPath(QFileInfo(folder).absoluteFilePath()))
         return {};

@@ -51,6 +51,8 @@ QString SymbolLists::folder() const
 
 void SymbolLists::fillAtStart()
 {
+    if (folder().isEmpty())
+        return;
     LoadGridSector(folder() + QStringLiteral("*.txt"));
     const QString first = m_sectorGrid->data().Rows > 0 ? CellTextTrimmed(m_sectorGrid->data(), 0, 0) : QString();
     if (!first.isEmpty() && LoadGridTickers(SectorFiles::filePath(folder(), first)))

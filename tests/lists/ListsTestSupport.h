@@ -11,6 +11,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Texts in test failures as text.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
 // A fresh data root with its lists folder, installed as the program's folders, and
 // scripted dialogs; both are put back when the test ends.
 class ListsFolderTest : public ::testing::Test {
