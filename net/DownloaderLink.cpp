@@ -5,7 +5,8 @@
 #include "ShellSettings.h"
 #include "StatusStrip.h"
 
-DownloaderLink::DownloaderLink(MainMDI& main, const ServiceEndpoints& hosts) : m_main(main), m_downloader(*this)
+DownloaderLink::DownloaderLink(MainMDI& main, const ServiceEndpoints& hosts)
+    : m_main(main), m_downloader(*this), m_rows([&main] { return main.symbolGridRows(); })
 {
     const ShellSettings& s = shellSettings();
     m_downloader.setEndpoints(hosts);

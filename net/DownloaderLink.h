@@ -25,7 +25,8 @@ public:
     ~DownloaderLink() override;
 
     Downloader& downloader() { return m_downloader; }
-    // Where UpdateTimer takes its symbols from: column 0 of the symbol grid's rows.
+    // Where UpdateTimer takes its symbols from; column 0 of the main window's symbol
+    // grid unless set otherwise.
     void setSymbolRows(std::function<QStringList()> rows) { m_rows = std::move(rows); }
     // One UpdateTimer tick: nothing while fewer than 10 % of the connections are idle;
     // otherwise the symbol at the tick's own row cursor (back to the first row after

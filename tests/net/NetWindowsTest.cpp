@@ -8,6 +8,7 @@
 #include "StatusStrip.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -135,6 +136,26 @@ TEST_F(NetWindows, UpdateTimerWalksTheSymbolRows)
     link.updateTick();
     EXPECT_EQ(link.updateCursor(), 1) << "back to the first row after the last";
     EXPECT_EQ(d.requests().at(d.requests().firstQueued()).Ticker, "MSFT");
+}
+
+TEST_F(NetWindows, UpdateTimerTakesTheSymbolGridsRows)
+{
+    DownloaderLink link(main, {"127.0.0.1:1", "127.0.0.1:1", "127.0.0.1:1"});
+    const QString list = root.folders().lists + "Tech.txt";
+    QFile f(list);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("ORCL\r\nMicrosoft:MSFT\r\n");
+    f.close();
+    main.LoadGridTickers(list);
+    ASSERT_EQ(main.symbolGridRows().size(), 2);
+    shellSettings().online = true;
+    link.updateTick();
+    link.updateTick();
+    QStringList asked;
+    for (int i = 0; i < RequestQueue::kSize; ++i)
+        if (link.downloader().requests().at(i).Status != RequestStatus::Free)
+            asked << link.downloader().requests().at(i).Ticker;
+    EXPECT_EQ(asked, (QStringList{"ORCL", "ORCL", "MSFT", "MSFT"}));
 }
 
 TEST_F(NetWindows, SymbolBoxRunsThePlanner)
