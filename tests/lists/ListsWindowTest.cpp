@@ -325,7 +325,9 @@ TEST_F(SymbolListsWindow, NewQuotesColourBothRowsOfASymbol)
     EXPECT_EQ(column(symbols(), 1), (QStringList{"41.50 ", "30.00 ", "41.50 "}));
 
     storePrice("C", 43.25f);
+    quotesTimer()->stop();
     m_window->BroadCastNewData(QStringLiteral("C"), 1);
+    EXPECT_TRUE(quotesTimer()->isActive()) << "new data for a listed symbol starts the board";
     const GridData& g = symbols()->data();
     for (int row : {0, 2}) {
         EXPECT_EQ(g.Cell(1, row).Text, "43.25 ") << row;
