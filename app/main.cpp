@@ -42,7 +42,6 @@ int main(int argc, char* argv[])
     mainWindow.setChartFactory(netChartFactory());
     qtDialogs.setParent(&mainWindow);
     DownloaderLink downloaderLink(mainWindow, services.endpoints);
-    downloaderLink.setSymbolRows([&mainWindow] { return mainWindow.symbolGridRows(); });
     QObject::connect(&mainWindow, &MainMDI::shutDownFinished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     runProgramEntry(commandLine, installWindow, [&mainWindow] { mainWindow.show(); });
 
