@@ -210,6 +210,11 @@ bool MainMDI::event(QEvent* e)
         firstActivation();
         return handled;
     }
+    if (e->type() == QEvent::Show && !m_activated) {
+        // Without a window manager the window may never be activated; the first
+        // showing then stands in for the first activation, once events have settled.
+        QTimer::singleShot(0, this, &MainMDI::firstActivation);
+    }
     return QMainWindow::event(e);
 }
 
