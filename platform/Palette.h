@@ -6,7 +6,7 @@
 // low, unused, blue, green and red. &H806020 is red 0x20, green 0x60, blue 0x80.
 using ColorValue = quint32;
 
-// The colour of red, green and blue parts 0-255 (parts outside are cut to 0-255).
+// The colour of red, green and blue values in 0-255 (values outside that range are cut into it).
 constexpr ColorValue rgbValue(int red, int green, int blue)
 {
     const auto part = [](int v) { return static_cast<ColorValue>(v < 0 ? 0 : v > 255 ? 255 : v); };

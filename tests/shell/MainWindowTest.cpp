@@ -137,14 +137,14 @@ TEST_F(MainWindow, PopupMenusAreNotOnTheMenuBar)
          {{"mnuSectorInsert", "&Add"}, {"mnuSectorDelete", "&Delete"}, {"mnuSectorRename", "Rename"},
           {"mnuScanCandles", "Scan Candles"}, {"mnuScanGaps", "Scan for Gaps"}}},
     };
-    for (const MenuSpec& spec : popups) {
-        SCOPED_TRACE(spec.name);
-        auto* menu = m_window->findChild<QMenu*>(spec.name);
+    for (const MenuSpec& popup : popups) {
+        SCOPED_TRACE(popup.name);
+        auto* menu = m_window->findChild<QMenu*>(popup.name);
         ASSERT_NE(menu, nullptr);
-        EXPECT_EQ(menu->title(), spec.caption);
+        EXPECT_EQ(menu->title(), popup.caption);
         QStringList lines;
         listMenu(menu, lines);
-        EXPECT_EQ(lines, expectedLines(spec.items));
+        EXPECT_EQ(lines, expectedLines(popup.items));
         for (QAction* a : m_window->menuBar()->actions())
             EXPECT_NE(a->menu(), menu);
     }
