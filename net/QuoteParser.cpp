@@ -101,8 +101,13 @@ int ParseStockQuote(const QString& line, QuoteRecord& q)
 
     q.Bid = value(f[12]);
     q.Ask = value(f[13]);
-    q.YearLow = value(BeforeFirst(f[17], QStringLiteral("-")).trimmed());
-    q.YearHigh = value(AfterFirst(f[17], QStringLiteral("-")).trimmed());
+    // The ordinary field list asks for sixteen fields and no year range; the year range
+    // comes with the details. A line that does carry one as a seventeenth field gives
+    // it; a line without one leaves the record's year range as it was.
+    if (!f[17].isEmpty()) {
+        q.YearLow = value(BeforeFirst(f[17], QStringLiteral("-")).trimmed());
+        q.YearHigh = value(AfterFirst(f[17], QStringLiteral("-")).trimmed());
+    }
 
     const float ecnPrice = value(f[14]);
     if (ecnPrice > 0) {

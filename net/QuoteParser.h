@@ -18,7 +18,9 @@ QString ReplyBody(const QString& reply);
 
 // Fills `q` from one quote line: symbol, trade date and time, open, high, low, last,
 // volume, change, percent change, then (ordinary symbols only) the extended-hours time,
-// bid, ask, extended-hours price, change and percent, and the year range "low - high".
+// bid, ask, extended-hours price, change and percent. A seventeenth field, the year
+// range "low - high", is read when the line has one; otherwise the year range of `q`
+// is left alone (the ordinary field list does not ask for it; the details bring it).
 // "N/A" as the trade date: 3 (the service does not know the symbol), with only Ticker
 // set. A trade date that is not a date: 2. A value too large for the record: 3, the
 // message "ParseStockQuote Error", and the line appended to "ParseError.txt".

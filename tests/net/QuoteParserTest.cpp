@@ -3,6 +3,8 @@
 #include "QuoteRecord.h"
 
 #include "Dates.h"
+#include "ReplyFormat.h"
+#include "RequestUrl.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +89,45 @@ TEST(ParseStockQuote, IndexQuoteLeavesExtendedFieldsAtZero)
     EXPECT_EQ(q.YearLow, 0);
     EXPECT_EQ(q.YearHigh, 0);
     EXPECT_EQ(q.LastPrice, 1547.04f);
+}
+
+// The lines the quote service writes for the program's own field lists read back
+// field for field; neither list asks for a year range, so the record keeps its own.
+TEST(ParseStockQuote, ReadsTheServicesAnswerToEachFieldList)
+{
+    QuoteSnapshot s;
+    s.traded = true;
+    s.date = QDate(2010, 3, 3);
+    s.time = QTime(13, 5);
+    s.open = 24.5;
+    s.high = 25.25;
+    s.low = 24.125;
+    s.last = 25;
+    s.volume = 31250000;
+    s.previousClose = 24;
+    s.yearHigh = 26;
+    s.yearLow = 15;
+    const double traded = toDateSerial(QDate(2010, 3, 3), QTime(13, 5));
+    for (const char* fields : {kQuoteFields, kIndexQuoteFields}) {
+        SCOPED_TRACE(fields);
+        const QByteArray line = quoteLine("ORCL", s, SymbolInfo(), splitFieldList(QString::fromLatin1(fields)));
+        QuoteRecord q;
+        q.YearLow = 11;
+        q.YearHigh = 22;
+        ASSERT_EQ(ParseStockQuote(QString::fromLatin1(line), q), ParseResult::Parsed) << line.constData();
+        EXPECT_EQ(q.Ticker, "ORCL");
+        EXPECT_DOUBLE_EQ(q.LastTraded, traded);
+        EXPECT_EQ(q.Open, 24.5f);
+        EXPECT_EQ(q.High, 25.25f);
+        EXPECT_EQ(q.Low, 24.125f);
+        EXPECT_EQ(q.LastPrice, 25.0f);
+        EXPECT_EQ(q.Volume, 31250000.0f);
+        EXPECT_EQ(q.PointChange, 1.0f);
+        EXPECT_EQ(q.PercentChange, 4.17f);
+        EXPECT_EQ(q.YearLow, 11.0f) << "no year range was asked for";
+        EXPECT_EQ(q.YearHigh, 22.0f);
+        EXPECT_EQ(q.ECN, 0);
+    }
 }
 
 TEST(ParseStockQuote, SixteenthMeansTheRegularSession)
