@@ -54,9 +54,7 @@ GridButton gridButton(Qt::MouseButton b)
 void startTextDrag(QWidget* source, const QString& text)
 {
     auto* drag = new QDrag(source);
-    auto* mime = new QMimeData;
-    mime->setText(text);
-    drag->setMimeData(mime);
+    drag->setMimeData(DrawnGrid::dragData(text));
     drag->exec(Qt::CopyAction);
 }
 
@@ -115,6 +113,13 @@ DrawnGrid::DrawnGrid(const GridControlNames& names, QWidget* parent) : QWidget(p
 }
 
 DrawnGrid::~DrawnGrid() = default;
+
+QMimeData* DrawnGrid::dragData(const QString& text)
+{
+    auto* mime = new QMimeData;
+    mime->setText(text);
+    return mime;
+}
 
 int DrawnGrid::zeroWidth() const
 {

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QLineEdit;
+class QMimeData;
 class QScrollBar;
 class SurfaceWidget;
 
@@ -54,7 +55,10 @@ public:
     void cancelEdit();
     bool isEditing() const;
 
-    // Replaces what starting a drag does (by default a QDrag carrying the text).
+    // What a drag out of a grid carries: the row's symbol as plain text, which a chart
+    // surface accepts as a drop and charts.
+    static QMimeData* dragData(const QString& text);
+    // Replaces what starting a drag does (by default a QDrag carrying dragData(text)).
     void setDragStarter(std::function<void(const QString&)> starter) { m_dragStarter = std::move(starter); }
 
 signals:

@@ -5,6 +5,9 @@
 #include "SurfaceWidget.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -158,6 +161,31 @@ TEST_F(DrawnGridTest, ClickRightClickAndDragThroughTheSurface)
     moveTo(from + QPoint(3, 0));
     EXPECT_EQ(dragged, QStringList{"R0"});
     EXPECT_EQ(clicked.count(), 1);
+}
+
+TEST_F(DrawnGridTest, ADraggedSymbolIsAcceptedAndDroppedOnAChartSurface)
+{
+    QStringList dragged;
+    m_grid->setDragStarter([&](const QString& text) { dragged << text; });
+    const QPoint from = centre(1, 1);
+    press(from);
+    moveTo(from + QPoint(4, 0));
+    ASSERT_EQ(dragged, QStringList{"R1"});
+
+    // The surface a chart draws on takes what the grid's drag carries.
+    SurfaceWidget chart;
+    chart.resize(200, 120);
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    QSignalSpy dropped(&chart, &SurfaceWidget::textDropped);
+    std::unique_ptr<QMimeData> mime(DrawnGrid::dragData(dragged.first()));
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &drop);
+    ASSERT_EQ(dropped.count(), 1);
+    EXPECT_EQ(dropped.first().first().toString(), "R1");
 }
 
 TEST_F(DrawnGridTest, SpaceEditsInPlaceAndEnterCommits)
