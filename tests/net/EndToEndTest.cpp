@@ -227,10 +227,17 @@ TEST_F(EndToEnd, ServerThatNeverClosesIsDroppedAfterRetries)
     ScriptedServer silent;
     silent.setMode(ScriptedServer::Mode::Silent);
     downloader().setEndpoints({silent.host(), silent.host(), silent.host()});
+    // Connections made so far; the clock moves on only while the server has seen the
+    // request of each of them, so that no fetch times out before it was sent.
+    int connections = 0;
+    QObject counter;
+    QObject::connect(&downloader().connections(), &ConnSlots::slotStatusChanged, &counter,
+                     [&](int, int status) { connections += status == SlotStatus::Fetching; });
     type("ABCD");
     // Each fetch waits for the 20-second limit, then 2 seconds in the error state.
     ASSERT_TRUE(runUntil([&] {
-        root.clock().advanceSeconds(3);
+        if (silent.requests().size() == connections)
+            root.clock().advanceSeconds(3);
         return quiet();
     }, 60000));
     EXPECT_EQ(silent.requests().size(), 10) << "history and details, five fetches each";
