@@ -205,6 +205,12 @@ void MainMDI::wrenLines()
 
 void MainMDI::tickerEntered(const QString& symbol)
 {
+    // A symbol that could never have a price file (a path, a control character, too
+    // long) is refused here, where it enters, with the reason.
+    if (!symbol.isEmpty() && !checkSymbol(symbol).isEmpty()) {
+        dialogs().message(refusedSymbolMessage(symbol));
+        return;
+    }
     if (ChartTarget* chart = currentChart()) {
         chart->ResetOffset(false);
         chart->DrawChart(symbol);

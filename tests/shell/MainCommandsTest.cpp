@@ -177,6 +177,27 @@ TEST_F(MainCommands, EnterInTheSymbolBoxNormalisesAndChartsTheSymbol)
     EXPECT_EQ(m_log, QStringList({"MSFT:ResetOffset(0)", "MSFT:DrawChart(IBM)"}));
 }
 
+TEST_F(MainCommands, SymbolThatCannotHaveAPriceFileIsRefusedWithItsReason)
+{
+    useFakeCharts();
+    QSignalSpy planned(m_window.get(), &MainMDI::updateTickerRequested);
+    auto* ticker = child<QLineEdit>("mTicker");
+    m_window->show();
+    const char* typed[] = {"../etc", "a/b", "c\\d", "toolongsymbol", "9ABC"};
+    for (const char* text : typed) {
+        SCOPED_TRACE(text);
+        m_dialogs.clear();
+        ticker->setText(QString::fromLatin1(text));
+        QTest::keyClick(ticker, Qt::Key_Return);
+        const auto& entries = m_dialogs.entries();
+        ASSERT_EQ(entries.size(), 1);
+        EXPECT_EQ(entries[0].kind, ScriptedDialogs::Kind::Message);
+        EXPECT_TRUE(entries[0].text.startsWith(QStringLiteral("No price file for \"")));
+    }
+    EXPECT_EQ(m_chartsMade, 0);
+    EXPECT_EQ(planned.count(), 0);
+}
+
 TEST_F(MainCommands, FocusInSelectsTheWholeSymbol)
 {
     auto* ticker = child<QLineEdit>("mTicker");
