@@ -255,6 +255,59 @@ TEST_F(DownloaderTest, UnusableReplyIsKeptInFailedTxt)
         << root.dialogs().messages().join("|").toStdString();
 }
 
+// Replies that bring nothing to store: what each tells the user with debug on, what it
+// stamps, and whether the request is fetched again.
+TEST_F(DownloaderTest, RepliesWithoutData)
+{
+    const QString filler = "<html><body>" + QString(120, ' ') + "</body></html>";
+    struct Row {
+        const char* name;
+        qint16 type;
+        QByteArray answer;
+        const char* message;   // shown with debug on, "" for none
+        bool noDataStamp;
+        int fetches;
+    };
+    const Row rows[] = {
+        {"no prices in the range", RequestType::History,
+         httpReply(filler + "No Prices in this date range for MSFT."), "No Prices in this date range", true, 1},
+        {"no data for the symbol", RequestType::History, httpReply(filler + "No data available for MSFT"),
+         "No Quote/Details Found or no Historical Data", true, 1},
+        {"history reply too short", RequestType::History, httpReply("Date,Close\n"),
+         "No Quote/Details Found or no Historical Data", false, 1},
+        {"details of an unknown symbol", RequestType::Details,
+         httpReply(R"("MSFT",N/A,N/A,N/A,N/A,N/A,N/A,N/A,N/A,N/A,"N/A",N/A,"N/A",N/A)"),
+         "No Quote/Details Found or no Historical Data", false, 1},
+        {"quote without a trade date", RequestType::Quote, httpReply(R"("MSFT","soon","4:00pm",1,2,3,4,5,6,7)"), "",
+         false, 5},
+        {"details without a trade date", RequestType::Details, httpReply(R"("MSFT","-","4:00pm",1,2,3,4,5,6,7)"), "",
+         false, 5},
+    };
+    shell.m_debug = true;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QuoteRecord q;
+        EmptyQuote(q);
+        q.Ticker = "MSFT";
+        root.clock().setUtc(kNow.addDays(-7));
+        ASSERT_TRUE(StoreQuote(q, RequestType::Details));
+        ResetQuote("MSFT");
+        root.clock().setUtc(kNow);
+        root.dialogs().clear();
+        const qsizetype fetchedBefore = server.requests().size();
+        server.setAnswer(r.answer);
+
+        downloader.AddRequest(req(r.type, "MSFT", 20100303));
+        ASSERT_TRUE(pumpUntil([&] { return downloader.requests().used() == 0 && idle(); }));
+        EXPECT_EQ(server.requests().size() - fetchedBefore, r.fetches);
+        EXPECT_EQ(root.dialogs().messages(), *r.message ? QStringList{r.message} : QStringList{});
+        QString t = "MSFT";
+        EXPECT_EQ(ReadQuote(FindQuote(t)).NoDataStamp > 0, r.noDataStamp);
+        EXPECT_TRUE(shell.broadcasts.isEmpty());
+        EXPECT_FALSE(root.exists("Database/failed.txt"));
+    }
+}
+
 TEST_F(DownloaderTest, ServerThatNeverClosesIsRetriedFourTimesThenDropped)
 {
     server.setMode(ScriptedServer::Mode::Silent);
