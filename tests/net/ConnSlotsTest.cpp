@@ -3,7 +3,12 @@
 #include "ScriptedServer.h"
 
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTest>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -233,6 +238,71 @@ TEST(ConnSlots, FailedConnectsTakeTheDownloaderOffLine)
     const QByteArray log = root.read("wsock.txt");
     EXPECT_TRUE(log.startsWith((expected + "\r\n" + expected + "\r\n").toLatin1()));
     EXPECT_TRUE(log.contains("Socket opened in 0 seconds, Server = 127.0.0.1\r\n"));
+}
+
+// A listening socket that never accepts and whose queue is full: a connect to it
+// neither opens nor fails.
+class FullListener {
+public:
+    FullListener()
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof a;
+        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), size) != 0 || ::listen(m_fd, 0) != 0
+            || ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &size) != 0)
+            return;
+        m_port = ntohs(a.sin_port);
+        m_filler.connectToHost(QHostAddress::LocalHost, m_port);
+        if (!m_filler.waitForConnected(10000))
+            m_port = 0;
+    }
+    ~FullListener()
+    {
+        m_filler.abort();
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    quint16 port() const { return m_port; }
+
+private:
+    int m_fd = -1;
+    quint16 m_port = 0;
+    QTcpSocket m_filler;
+};
+
+// The connect runs in the background: the program goes on while it hangs, and one that
+// has not opened after the 20-second limit counts as a failed connect.
+TEST(ConnSlots, ConnectThatNeverOpensIsAFailedConnect)
+{
+    TempDataRoot root;
+    FullListener listener;
+    ASSERT_NE(listener.port(), 0);
+    SlotsUnderTest t(1);
+    t.conn.setSocketLog(true);
+    ASSERT_TRUE(t.conn.StartFetch(QString("http://127.0.0.1:%1/x").arg(listener.port()), 1));
+    ASSERT_TRUE(t.waitForStatus(1, SlotStatus::Fetching));
+    QTest::qWait(200);
+    EXPECT_FALSE(root.exists("wsock.txt")) << "the connection did not open";
+    EXPECT_EQ(t.conn.openSockets(), 1);
+
+    root.clock().advanceSeconds(20);
+    t.conn.CheckSlotTimeouts();
+    EXPECT_EQ(t.conn.slotAt(1).Status, SlotStatus::Fetching);
+    root.clock().advanceSeconds(1);
+    t.conn.CheckSlotTimeouts();
+    EXPECT_EQ(t.conn.slotAt(1).Status, SlotStatus::TimedOut);
+    EXPECT_EQ(t.conn.openSockets(), 0);
+    const QString expected = "Cant open socket waited 21 seconds on Server - 127.0.0.1";
+    EXPECT_EQ(t.offLine, QStringList{expected});
+    EXPECT_EQ(t.conn.ConnectFailures(), 2);
+    EXPECT_EQ(root.read("wsock.txt"), (expected + "\r\n").toLatin1());
+    root.clock().advanceSeconds(3);
+    t.conn.CheckSlotTimeouts();
+    ASSERT_EQ(t.reports.size(), 1);
+    EXPECT_EQ(t.reports[0].reply, "Failed");
 }
 
 TEST(ConnSlots, AfterOneFailureTwoSuccessesClearTheScore)
