@@ -6,7 +6,6 @@
 #include "QuoteIndex.h"
 #include "SymbolLists.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -111,14 +110,3 @@ void BM_QuoteBoardTick(benchmark::State& state)
 BENCHMARK(BM_QuoteBoardTick)->ArgName("fading")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -19,7 +19,6 @@
 #include "QuoteIndex.h"
 #include "ShellSettings.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -193,14 +192,3 @@ void BM_TypeSymbolToChart(benchmark::State& state)
 BENCHMARK(BM_TypeSymbolToChart)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
